@@ -22,3 +22,5 @@ bool cli_expect_arguments(int argc, int count, const char* command, int* status)
 int run_moves(int argc, char** argv);
 int run_eval(int argc, char** argv);
 int run_hash(int argc, char** argv);
+int run_search(int argc, char** argv);
+int run_bench(int argc, char** argv);
