@@ -1,0 +1,3 @@
+#include "display/status.h"
+
+const char* status_text = HUMAN_TURN_TEXT;

@@ -1,0 +1,60 @@
+// Start-up and the main window: a fixed-size frame around the canvas.
+#include <QApplication>
+#include <QLayout>
+#include <QScreen>
+
+#include "platform/qt/window.h"
+
+std::vector<PlatformWindow*> all_windows;
+
+void platform_start(int* argc, char** argv)
+{
+    if (QApplication::instance() != nullptr)
+        return;
+    // QApplication keeps a reference to the count; it lives until the process ends.
+    static int kept_argc = 0;
+    kept_argc = *argc;
+    new QApplication(kept_argc, argv);
+    *argc = kept_argc;
+}
+
+Frame::Frame(PlatformWindow* window)
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+      window_(window)
+{
+}
+
+WindowHandle create_main_window(const WindowSpec* spec)
+{
+    auto* window = new PlatformWindow{};
+    window->procedure = spec->procedure;
+    window->client_width = spec->client_width;
+    window->client_height = spec->client_height;
+    window->dc.window = window;
+    window->dc.brush = BRUSH_WHITE;
+
+    window->frame = new Frame(window);
+    window->frame->setWindowTitle(QString::fromUtf8(spec->title));
+    window->canvas = new Canvas(window);
+    window->frame->setCentralWidget(window->canvas);
+    window->frame->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    set_canvas_scale(window, scale_for_ratio(window->frame->devicePixelRatioF()));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->frame->move(screen->availableGeometry().topLeft());
+    all_windows.push_back(window);
+    return window;
+}
+
+void show_window(WindowHandle window)
+{
+    if (window->frame != nullptr)
+        window->frame->show();
+}
+
+void set_window_title(WindowHandle window, const char* title)
+{
+    if (window->frame != nullptr)
+        window->frame->setWindowTitle(QString::fromUtf8(title));
+}
