@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include <QFontDatabase>
+#include <QMouseEvent>
 
 #include "platform/qt/window.h"
 
@@ -39,6 +40,7 @@ Canvas::Canvas(PlatformWindow* window) : window_(window)
 {
     setFixedSize(window->client_width, window->client_height);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
 }
 
 void Canvas::paintEvent(QPaintEvent*)
@@ -51,4 +53,32 @@ void Canvas::paintEvent(QPaintEvent*)
     if (ratio != window_->scale)
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRect(0, 0, window_->client_width, window_->client_height), window_->image);
+}
+
+namespace {
+
+uint32_t client_position(const QMouseEvent* event)
+{
+    const QPoint p = event->position().toPoint();
+    return pack_position(p.x(), p.y());
+}
+
+} // namespace
+
+void Canvas::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        post_message(window_, MESSAGE_LEFT_BUTTON_DOWN, 0, client_position(event));
+}
+
+// Qt turns the second of two quick presses into a double click; the game wants
+// every press.
+void Canvas::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    mousePressEvent(event);
+}
+
+void Canvas::mouseMoveEvent(QMouseEvent* event)
+{
+    post_mouse_move(window_, client_position(event));
 }

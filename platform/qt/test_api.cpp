@@ -21,3 +21,9 @@ void qt_set_canvas_scale(WindowHandle window, int32_t scale)
 {
     set_canvas_scale(window, scale);
 }
+
+QAction* qt_menu_action(WindowHandle window, int32_t id)
+{
+    const auto it = window->menu_items.find(id);
+    return it != window->menu_items.end() ? it->second : nullptr;
+}

@@ -16,6 +16,8 @@ void platform_start(int* argc, char** argv)
     kept_argc = *argc;
     new QApplication(kept_argc, argv);
     *argc = kept_argc;
+    // The game ends the program through its quit message, not Qt.
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 Frame::Frame(PlatformWindow* window)
@@ -37,6 +39,7 @@ WindowHandle create_main_window(const WindowSpec* spec)
 
     window->frame = new Frame(window);
     window->frame->setWindowTitle(QString::fromUtf8(spec->title));
+    build_menu(window, spec->menu, spec->menu_count);
     window->canvas = new Canvas(window);
     window->frame->setCentralWidget(window->canvas);
     window->frame->layout()->setSizeConstraint(QLayout::SetFixedSize);

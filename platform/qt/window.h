@@ -3,12 +3,15 @@
 // so what is drawn stays until drawn over, as the game expects.
 #pragma once
 
+#include <map>
 #include <vector>
 
+#include <QAction>
 #include <QFont>
 #include <QImage>
 #include <QMainWindow>
 #include <QPainter>
+#include <QPointer>
 #include <QRegion>
 #include <QWidget>
 
@@ -35,6 +38,8 @@ struct PlatformWindow {
     QFont font;     // the text font at that scale
     QRegion invalid; // client pixels waiting for MESSAGE_PAINT
     PlatformDc dc;  // private to the window, like the game expects
+    std::map<int32_t, QAction*> menu_items; // by id
+    QPointer<QWidget> help;
     bool destroyed;
 };
 
@@ -44,14 +49,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     PlatformWindow* window_;
 };
 
+// The window around the canvas. Closing it only asks: the game decides.
 class Frame : public QMainWindow {
 public:
     explicit Frame(PlatformWindow* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     PlatformWindow* window_;
@@ -66,3 +78,10 @@ int32_t scale_for_ratio(qreal ratio);
 // Re-creates the image at scale, keeping a rough copy of the picture, and marks
 // the whole client area invalid so the window gets painted afresh.
 void set_canvas_scale(PlatformWindow* window, int32_t scale);
+
+// The menu bar from the game's table; every item sends MESSAGE_COMMAND.
+void build_menu(PlatformWindow* window, const MenuEntry* menu, int32_t count);
+
+// Posts MESSAGE_MOUSE_MOVE, or moves the one waiting at the end of the queue:
+// only the latest position of a movement matters.
+void post_mouse_move(PlatformWindow* window, uint32_t position);
