@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release
-exec build/release/tools/brackwell-cli --help
+exec build/release/app/brackwell "$@"

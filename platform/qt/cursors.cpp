@@ -1,9 +1,11 @@
-// The three cursors: Qt's arrow and two pictures of men, drawn at the screen's
-// pixel ratio so they stay sharp.
+// The three cursors: Qt's arrow and two pictures of men, rendered from their
+// drawings at the screen's pixel ratio so they stay sharp.
 #include <QCursor>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
+#include <QSvgRenderer>
 
 #include "platform/qt/window.h"
 
@@ -17,29 +19,16 @@ constexpr int32_t CURSOR_SIZE = 32;
 constexpr int32_t HOTSPOT_X = 16;
 constexpr int32_t HOTSPOT_Y = 15;
 
-enum class Man { Carried, Removed };
-
-QCursor man_cursor(Man man)
+QCursor man_cursor(const char* drawing)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const qreal ratio = screen != nullptr ? screen->devicePixelRatio() : 1.0;
     QPixmap picture(QSize(CURSOR_SIZE, CURSOR_SIZE) * ratio);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
+    QSvgRenderer renderer(QString::fromLatin1(drawing));
     QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (man == Man::Carried) { // a white man with a black rim
-        p.setPen(QPen(Qt::black, 2));
-        p.setBrush(Qt::white);
-        p.drawEllipse(QRectF(1, 1, CURSOR_SIZE - 2, CURSOR_SIZE - 2));
-    } else { // a black man crossed out in white
-        p.setPen(Qt::NoPen);
-        p.setBrush(Qt::black);
-        p.drawEllipse(QRectF(0, 0, CURSOR_SIZE, CURSOR_SIZE));
-        p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::FlatCap));
-        p.drawLine(QPointF(7, 8), QPointF(24, 24));
-        p.drawLine(QPointF(24, 8), QPointF(7, 24));
-    }
+    renderer.render(&p, QRectF(0, 0, CURSOR_SIZE, CURSOR_SIZE));
     p.end();
     return QCursor(picture, HOTSPOT_X, HOTSPOT_Y);
 }
@@ -50,8 +39,8 @@ CursorHandle load_cursor(int32_t shape)
 {
     // Made on first use: a cursor needs the application.
     static PlatformCursor arrow = {QCursor(Qt::ArrowCursor)};
-    static PlatformCursor carry = {man_cursor(Man::Carried)};
-    static PlatformCursor remove = {man_cursor(Man::Removed)};
+    static PlatformCursor carry = {man_cursor(":/cursors/carry.svg")};
+    static PlatformCursor remove = {man_cursor(":/cursors/remove.svg")};
     switch (shape) {
     case CURSOR_CARRY: return &carry;
     case CURSOR_REMOVE: return &remove;

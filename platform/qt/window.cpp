@@ -1,11 +1,37 @@
 // Start-up and the main window: a fixed-size frame around the canvas.
 #include <QApplication>
+#include <QIcon>
 #include <QLayout>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
+#include <QSvgRenderer>
 
 #include "platform/qt/window.h"
 
 std::vector<PlatformWindow*> all_windows;
+
+namespace {
+
+// The icon drawn afresh at every size the desktop asks for, so none is blurred.
+void set_application_icon()
+{
+    QSvgRenderer drawing(QString::fromLatin1(APP_ICON));
+    if (!drawing.isValid())
+        return;
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        QPixmap picture(size, size);
+        picture.fill(Qt::transparent);
+        QPainter p(&picture);
+        drawing.render(&p);
+        p.end();
+        icon.addPixmap(picture);
+    }
+    QApplication::setWindowIcon(icon);
+}
+
+} // namespace
 
 void platform_start(int* argc, char** argv)
 {
@@ -18,6 +44,10 @@ void platform_start(int* argc, char** argv)
     *argc = kept_argc;
     // The game ends the program through its quit message, not Qt.
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("Brackwell"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.brackwell.Brackwell"));
+    watch_termination_signals();
+    set_application_icon();
 }
 
 Frame::Frame(PlatformWindow* window)

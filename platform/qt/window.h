@@ -85,3 +85,9 @@ void build_menu(PlatformWindow* window, const MenuEntry* menu, int32_t count);
 // Posts MESSAGE_MOUSE_MOVE, or moves the one waiting at the end of the queue:
 // only the latest position of a movement matters.
 void post_mouse_move(PlatformWindow* window, uint32_t position);
+
+// From now on SIGTERM, SIGINT and SIGHUP post MESSAGE_CLOSE to every open window.
+void watch_termination_signals();
+
+// The program's icon, in its Qt resources; windows go without one when it is absent.
+inline constexpr char APP_ICON[] = ":/icons/brackwell.svg";
