@@ -1,8 +1,6 @@
-#include "engine/choose.h"
-
 #include "engine/search.h"
 
-Move choose_move(const Board* board, int32_t men_to_place)
+Move move_to_play(const Board* board, int32_t men_to_place)
 {
     if (best_move.from != NO_POINT)
         return best_move;

@@ -4,6 +4,7 @@
 
 #include "engine/clock.h"
 #include "engine/evaluate.h"
+#include "engine/move_exists.h"
 #include "engine/order.h"
 #include "engine/progress.h"
 #include "engine/tt.h"
@@ -26,10 +27,10 @@ inline bool aborted()
 }
 
 // The tail of every node that was not cut short.
-inline int32_t finish(const Board* board, int32_t value, int32_t depth, WindowHandle window)
+inline int32_t finish(uint32_t hash, int32_t value, int32_t depth, WindowHandle window)
 {
     if (depth < STORE_DEPTH_LIMIT && iteration_depth > LAST_ITERATION_WITHOUT_TABLE)
-        tt_store(board, value);
+        tt_store_hashed(hash, value);
     if (time_limit_on == 1 && clock_seconds() - search_start > time_limit_seconds)
         timed_out = 1;
     if (clock_seconds() - last_refresh >= REFRESH_SECONDS)
@@ -44,25 +45,92 @@ inline void note_first_iteration(const Move* move, int32_t value)
         first_iteration_best = {move->from, move->to, move->remove, value};
 }
 
-int32_t node(const Board* board, int32_t from, int32_t to, int32_t remove, int32_t mover,
-             int32_t bound, int32_t depth, int32_t men_to_place, WindowHandle window);
+// A node's position with what it carries from its parent instead of computing
+// afresh: the hash, and the evaluation from the computer's side.
+struct Position {
+    Board board;
+    uint32_t hash;
+    int32_t score;
+};
+
+inline uint32_t hash_after(uint32_t hash, int32_t from, int32_t to, int32_t remove, int32_t mover)
+{
+    hash ^= zobrist_key(mover, from);
+    if (to != NO_POINT)
+        hash ^= zobrist_key(mover, to);
+    if (remove != NO_POINT)
+        hash ^= zobrist_key(-mover, remove);
+    return hash;
+}
+
+inline void set_point(Position* position, int32_t point, int32_t code)
+{
+    position->score += evaluation_change(&position->board, point, code);
+    position->board.point[point] = code;
+}
+
+inline void play(Position* position, int32_t from, int32_t to, int32_t remove, int32_t mover,
+                 int32_t* men_to_place)
+{
+    position->hash = hash_after(position->hash, from, to, remove, mover);
+    if (to == NO_POINT) {
+        set_point(position, from, mover);
+        --*men_to_place;
+    } else {
+        set_point(position, from, EMPTY);
+        set_point(position, to, mover);
+    }
+    if (remove != NO_POINT)
+        set_point(position, remove, EMPTY);
+}
+
+// Children are searched in list order. Loading the table slots of the children a
+// few places ahead while the current one is searched hides the probe's cache miss,
+// which otherwise is the largest single cost of a node.
+constexpr int32_t PREFETCH_AHEAD = 4;
+
+inline void prefetch_child(uint32_t hash, const MoveList* list, int32_t i, int32_t count, int32_t child_mover)
+{
+    if (i < count) {
+        const Move* move = &list->move[i];
+        tt_prefetch(hash_after(hash, move->from, move->to, move->remove, child_mover));
+    }
+}
+
+inline void prefetch_first_children(uint32_t hash, const MoveList* list, int32_t count, int32_t child_mover)
+{
+    for (int32_t i = 0; i < PREFETCH_AHEAD; ++i)
+        prefetch_child(hash, list, i, count, child_mover);
+}
+
+// Each node keeps its Position and its MoveList on the stack, and calls nest at
+// most MAX_ITERATION_DEPTH + 1 deep. That must stay well inside the main thread's
+// stack: 8 MiB by default on Linux, 1 MiB on Windows.
+constexpr size_t NODE_STATE_BYTES = sizeof(Position) + sizeof(MoveList);
+constexpr size_t SEARCH_STACK_BUDGET = size_t{1024} * 1024 / 2;
+static_assert((MAX_ITERATION_DEPTH + 1) * NODE_STATE_BYTES <= SEARCH_STACK_BUDGET);
+
+int32_t node(const Position* parent, int32_t from, int32_t to, int32_t remove, int32_t mover, int32_t bound,
+             int32_t depth, int32_t men_to_place, WindowHandle window);
 
 // The root's iterations over its one move list. Returns 0 when the time limit cut
 // an iteration short, else 1 with the last iteration's running value in *value.
-int32_t iterate(const Board* board, MoveList* list, int32_t count, int32_t mover, int32_t bound,
+int32_t iterate(const Position* root, MoveList* list, int32_t count, int32_t mover, int32_t bound,
                 int32_t men_to_place, WindowHandle window, int32_t* value)
 {
-    int32_t running = (WIN_SCORE + 1) * mover;
+    int32_t running = BEYOND_SCORE * mover;
     for (int32_t d = 1; d <= max_depth; ++d) {
         iteration_depth = d;
         if (d > LAST_ITERATION_WITHOUT_TABLE)
             tt_clear();
         Move chosen = NO_MOVE;
-        running = (WIN_SCORE + 1) * mover;
+        running = BEYOND_SCORE * mover;
+        prefetch_first_children(root->hash, list, count, -mover);
         for (int32_t i = 0; i < count; ++i) {
             Move* move = &list->move[i];
+            prefetch_child(root->hash, list, i + PREFETCH_AHEAD, count, -mover);
             const int32_t m =
-                node(board, move->from, move->to, move->remove, -mover, running, 1, men_to_place, window);
+                node(root, move->from, move->to, move->remove, -mover, running, 1, men_to_place, window);
             // The first iteration's children are leaves: their values are whole
             // even when the time limit strikes.
             if (d == 1)
@@ -87,47 +155,52 @@ int32_t iterate(const Board* board, MoveList* list, int32_t count, int32_t mover
     return 1;
 }
 
-int32_t node(const Board* board, int32_t from, int32_t to, int32_t remove, int32_t mover,
-             int32_t bound, int32_t depth, int32_t men_to_place, WindowHandle window)
+int32_t node(const Position* parent, int32_t from, int32_t to, int32_t remove, int32_t mover, int32_t bound,
+             int32_t depth, int32_t men_to_place, WindowHandle window)
 {
-    Board copy = *board;
-    if (depth > 0) {
-        if (to == NO_POINT) {
-            copy.point[from] = mover;
-            --men_to_place;
-        } else {
-            copy.point[from] = EMPTY;
-            copy.point[to] = mover;
-        }
-        if (remove != NO_POINT)
-            copy.point[remove] = EMPTY;
-    }
-    const int32_t probe = tt_probe(&copy);
+    Position here = *parent;
+    if (depth > 0)
+        play(&here, from, to, remove, mover, &men_to_place);
+    // The probe comes first, but its slot is only read once the terminal test has
+    // given the load time to arrive; nothing writes the table in between.
+    tt_prefetch(here.hash);
 
+    const int32_t side = -mover;
+    const bool leaf = depth == iteration_depth;
     MoveList list; // deliberately not initialised: only the records written are read
     int32_t count = 0;
-    bool lost = men_to_place == 0 && count_men(&copy, -mover) < MIN_MEN;
-    if (!lost) {
-        count = generate_moves(&copy, -mover, men_to_place, &list);
+    // Counted on the parent's board, where only the removal differs for the side
+    // to move: reading the copy straight after its stores would stall.
+    const int32_t removed = depth > 0 && remove != NO_POINT ? 1 : 0;
+    bool lost = men_to_place == 0 && count_men(&parent->board, side) - removed < MIN_MEN;
+    if (!lost && leaf) {
+        lost = move_exists(&here.board, side, men_to_place) == 0;
+    } else if (!lost) {
+        count = generate_moves(&here.board, side, men_to_place, &list);
         lost = count == 0;
     }
+    const int32_t probe = tt_probe_hashed(here.hash);
 
     int32_t value = 0;
     if (lost) {
         value = mover * WIN_SCORE; // the side that just moved has won
     } else if (probe != TT_MISS) {
         value = probe;
-    } else if (depth == iteration_depth) {
-        value = evaluate(&copy, mover) * mover;
+    } else if (leaf) {
+        // evaluate(board, mover) * mover, which by symmetry is the computer's view
+        // that the position carries.
+        value = here.score;
     } else if (depth == 0 && iterative_deepening_on == 1) {
-        if (iterate(&copy, &list, count, mover, bound, men_to_place, window, &value) == 0)
+        if (iterate(&here, &list, count, mover, bound, men_to_place, window, &value) == 0)
             return 0;
     } else {
-        value = (WIN_SCORE + 1) * mover;
+        value = BEYOND_SCORE * mover;
+        prefetch_first_children(here.hash, &list, count, -mover);
         for (int32_t i = 0; i < count; ++i) {
             const Move* move = &list.move[i];
-            const int32_t m = node(&copy, move->from, move->to, move->remove, -mover, value, depth + 1,
-                                   men_to_place, window);
+            prefetch_child(here.hash, &list, i + PREFETCH_AHEAD, count, -mover);
+            const int32_t m =
+                node(&here, move->from, move->to, move->remove, -mover, value, depth + 1, men_to_place, window);
             if (aborted())
                 return 0;
             if (mover == HUMAN) {
@@ -143,7 +216,7 @@ int32_t node(const Board* board, int32_t from, int32_t to, int32_t remove, int32
             }
         }
     }
-    return finish(&copy, value, depth, window);
+    return finish(here.hash, value, depth, window);
 }
 
 } // namespace
@@ -153,5 +226,6 @@ int32_t search(const Board* board, int32_t from, int32_t to, int32_t remove, int
 {
     if (depth == 0)
         first_iteration_best = NO_MOVE;
-    return node(board, from, to, remove, mover, bound, depth, men_to_place, window);
+    const Position start = {*board, position_hash(board), evaluate(board, COMPUTER)};
+    return node(&start, from, to, remove, mover, bound, depth, men_to_place, window);
 }

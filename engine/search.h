@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "engine/progress.h"
 #include "engine/search_state.h"
 #include "platform/handles.h"
 #include "rules/board.h"
@@ -20,3 +21,9 @@ int32_t search(const Board* board, int32_t from, int32_t to, int32_t remove, int
 // The first best valued move of the root's first iteration, kept even when that
 // iteration is cut short; NO_MOVE until the first root move is valued.
 extern Move first_iteration_best;
+
+// The move the computer plays once search has returned: best_move when an
+// iteration was completed; otherwise the time limit struck in the first
+// iteration, and it is the best move that iteration had valued or, failing that,
+// the first legal move. NO_MOVE only when the computer has no legal move.
+Move move_to_play(const Board* board, int32_t men_to_place);

@@ -29,8 +29,54 @@ struct TtEntry {
 
 extern TtEntry transposition_table[TT_SIZE];
 
+// The keys indexed by side code + 1, with zero for an empty point, so that a hash
+// is a plain XOR over the points and a move changes it by a few keys.
+inline constexpr auto ZOBRIST_BY_CODE = [] {
+    struct Keys {
+        uint32_t of[3][POINT_COUNT];
+    } keys = {};
+    for (int32_t p = 0; p < POINT_COUNT; ++p) {
+        keys.of[HUMAN + 1][p] = ZOBRIST_HUMAN[p];
+        keys.of[COMPUTER + 1][p] = ZOBRIST_COMPUTER[p];
+    }
+    return keys;
+}();
+
+inline uint32_t zobrist_key(int32_t code, int32_t point)
+{
+    return ZOBRIST_BY_CODE.of[code + 1][point];
+}
+
 uint32_t position_hash(const Board* board);
-uint32_t tt_slot(uint32_t hash);
+
+inline uint32_t tt_slot(uint32_t hash)
+{
+    return hash >> (32 - TT_INDEX_BITS);
+}
+
+// The same operations for a position whose hash the caller already has.
+inline void tt_store_hashed(uint32_t hash, int32_t score)
+{
+    TtEntry& e = transposition_table[tt_slot(hash)];
+    if (e.key == 0) {
+        e.key = hash;
+        e.value = score + TT_VALUE_OFFSET;
+    }
+}
+
+inline int32_t tt_probe_hashed(uint32_t hash)
+{
+    const TtEntry& e = transposition_table[tt_slot(hash)];
+    if (e.key != 0 && e.key == hash)
+        return e.value - TT_VALUE_OFFSET;
+    return TT_MISS;
+}
+
+// Starts loading the slot of hash so that a later probe finds it in cache.
+inline void tt_prefetch(uint32_t hash)
+{
+    __builtin_prefetch(&transposition_table[tt_slot(hash)]);
+}
 
 // The first position stored in a slot keeps it until the next tt_clear.
 void tt_store(const Board* board, int32_t score);

@@ -52,3 +52,19 @@ TEST(Evaluate, MatchesDefinitionAndIsSymmetricOnRandomBoards)
         ASSERT_GE(value, -620);
     }
 }
+
+TEST(Evaluate, ChangeOfOnePointMatchesAFreshEvaluation)
+{
+    std::mt19937 rng(17);
+    std::uniform_int_distribution<int32_t> point(0, POINT_COUNT - 1);
+    for (int i = 0; i < 20000; ++i) {
+        const Board board = random_board(&rng);
+        const int32_t p = point(rng);
+        for (int32_t code : {HUMAN, EMPTY, COMPUTER}) {
+            Board after = board;
+            after.point[p] = code;
+            ASSERT_EQ(evaluation_change(&board, p, code), evaluate(&after, COMPUTER) - evaluate(&board, COMPUTER))
+                << "point " << p << " to " << code;
+        }
+    }
+}
