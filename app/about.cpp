@@ -15,7 +15,7 @@ const DialogControl CONTROLS[] = {
 
 } // namespace
 
-const DialogSpec ABOUT_BOX = {
+const DialogTemplate ABOUT_BOX = {
     "About Brackwell", 198, 99, CONTROLS, static_cast<int32_t>(sizeof CONTROLS / sizeof CONTROLS[0]),
 };
 

@@ -3,6 +3,6 @@
 
 #include "platform/platform.h"
 
-extern const DialogSpec ABOUT_BOX;
+extern const DialogTemplate ABOUT_BOX;
 
 int32_t about_dialog_proc(DialogHandle dialog, const Message* message);

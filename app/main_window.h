@@ -13,7 +13,7 @@ inline constexpr const char SETTINGS_NOTICE_CAPTION[] = "Game Information Messag
 inline constexpr int32_t CLIENT_WIDTH = 600;
 inline constexpr int32_t CLIENT_HEIGHT = 380;
 
-extern const WindowSpec MAIN_WINDOW;
+extern const WindowTemplate MAIN_WINDOW;
 
 int32_t main_window_proc(WindowHandle window, const Message* message);
 

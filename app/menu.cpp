@@ -36,7 +36,7 @@ const MenuEntry MENU[] = {
 
 } // namespace
 
-const WindowSpec MAIN_WINDOW = {
+const WindowTemplate MAIN_WINDOW = {
     SIX_MEN_TITLE, CLIENT_WIDTH, CLIENT_HEIGHT, main_window_proc,
     MENU,          static_cast<int32_t>(sizeof MENU / sizeof MENU[0]),
 };

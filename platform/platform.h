@@ -113,7 +113,7 @@ struct MenuEntry {
     const char* shortcut; // e.g. "Ctrl+N", or null
 };
 
-struct WindowSpec {
+struct WindowTemplate {
     const char* title;
     int32_t client_width; // the drawing area under the menu bar
     int32_t client_height;
@@ -124,7 +124,7 @@ struct WindowSpec {
 
 // A fixed-size window at the screen's top left; not shown until show_window. Its
 // client area starts invalid, so the first get_message after showing paints it.
-WindowHandle create_main_window(const WindowSpec* spec);
+WindowHandle create_main_window(const WindowTemplate* layout);
 void show_window(WindowHandle window);
 void set_window_title(WindowHandle window, const char* title);
 
@@ -163,7 +163,7 @@ struct DialogControl {
     const char* text;
 };
 
-struct DialogSpec {
+struct DialogTemplate {
     const char* caption;
     int32_t width, height; // dialog units
     const DialogControl* controls;
@@ -176,10 +176,10 @@ inline constexpr uint32_t DIALOG_CANCEL = 2; // Escape or the close box
 // A dialog procedure returns 1 when it handled the message, else 0.
 using DialogProcedure = int32_t (*)(DialogHandle dialog, const Message* message);
 
-// Shows a modal box built from spec; its procedure receives MESSAGE_INIT_DIALOG,
+// Shows a modal box built from layout; its procedure receives MESSAGE_INIT_DIALOG,
 // then MESSAGE_COMMAND with a control's id, DIALOG_OK or DIALOG_CANCEL. Returns the
 // result given to end_dialog.
-int32_t dialog_box(WindowHandle owner, const DialogSpec* spec, DialogProcedure procedure);
+int32_t dialog_box(WindowHandle owner, const DialogTemplate* layout, DialogProcedure procedure);
 void end_dialog(DialogHandle dialog, int32_t result);
 
 // Opens the program's help at its contents.

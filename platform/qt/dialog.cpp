@@ -1,4 +1,4 @@
-// Modal dialog boxes built from a DialogSpec. Every command goes to the dialog's
+// Modal dialog boxes built from a DialogTemplate. Every command goes to the dialog's
 // procedure, and only end_dialog closes the box: Escape and the close box send
 // DIALOG_CANCEL and leave the decision to the procedure.
 #include <QDialog>
@@ -67,17 +67,17 @@ DialogUnits units_of(const QFont& font)
 
 } // namespace
 
-int32_t dialog_box(WindowHandle owner, const DialogSpec* spec, DialogProcedure procedure)
+int32_t dialog_box(WindowHandle owner, const DialogTemplate* layout, DialogProcedure procedure)
 {
     PlatformDialog dialog = {nullptr, procedure, false, 0};
     DialogBox box(&dialog, owner != nullptr ? owner->frame : nullptr);
     dialog.box = &box;
-    box.setWindowTitle(QString::fromUtf8(spec->caption));
+    box.setWindowTitle(QString::fromUtf8(layout->caption));
     const DialogUnits units = units_of(box.font());
-    box.setFixedSize(units.across(spec->width), units.down(spec->height));
+    box.setFixedSize(units.across(layout->width), units.down(layout->height));
 
-    for (int32_t i = 0; i < spec->control_count; ++i) {
-        const DialogControl& control = spec->controls[i];
+    for (int32_t i = 0; i < layout->control_count; ++i) {
+        const DialogControl& control = layout->controls[i];
         const QString text = QString::fromUtf8(control.text);
         const QRect place(units.across(control.x), units.down(control.y), units.across(control.width),
                           units.down(control.height));

@@ -58,18 +58,18 @@ Frame::Frame(PlatformWindow* window)
 {
 }
 
-WindowHandle create_main_window(const WindowSpec* spec)
+WindowHandle create_main_window(const WindowTemplate* layout)
 {
     auto* window = new PlatformWindow{};
-    window->procedure = spec->procedure;
-    window->client_width = spec->client_width;
-    window->client_height = spec->client_height;
+    window->procedure = layout->procedure;
+    window->client_width = layout->client_width;
+    window->client_height = layout->client_height;
     window->dc.window = window;
     window->dc.brush = BRUSH_WHITE;
 
     window->frame = new Frame(window);
-    window->frame->setWindowTitle(QString::fromUtf8(spec->title));
-    build_menu(window, spec->menu, spec->menu_count);
+    window->frame->setWindowTitle(QString::fromUtf8(layout->title));
+    build_menu(window, layout->menu, layout->menu_count);
     window->canvas = new Canvas(window);
     window->frame->setCentralWidget(window->canvas);
     window->frame->layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -29,14 +29,14 @@ void script_command(WindowHandle window, int32_t id)
     post_message(window, MESSAGE_COMMAND, static_cast<uint32_t>(id), 0);
 }
 
-WindowHandle create_main_window(const WindowSpec* spec)
+WindowHandle create_main_window(const WindowTemplate* layout)
 {
     auto* w = new PlatformWindow{};
-    w->title = spec->title;
-    w->procedure = spec->procedure;
-    w->client_width = spec->client_width;
-    w->client_height = spec->client_height;
-    w->menu.assign(spec->menu, spec->menu + spec->menu_count);
+    w->title = layout->title;
+    w->procedure = layout->procedure;
+    w->client_width = layout->client_width;
+    w->client_height = layout->client_height;
+    w->menu.assign(layout->menu, layout->menu + layout->menu_count);
     for (const MenuEntry& e : w->menu) {
         if (e.kind == MENU_ITEM)
             w->checked[e.id] = e.checked;
@@ -172,10 +172,10 @@ void set_cursor(WindowHandle window, CursorHandle cursor)
     window->cursor_shape = cursor->shape;
 }
 
-int32_t dialog_box(WindowHandle, const DialogSpec* spec, DialogProcedure procedure)
+int32_t dialog_box(WindowHandle, const DialogTemplate* layout, DialogProcedure procedure)
 {
     ScriptState& s = script();
-    s.dialog_captions.push_back(spec->caption);
+    s.dialog_captions.push_back(layout->caption);
     PlatformDialog dialog = {false, 0};
     const Message init = {nullptr, MESSAGE_INIT_DIALOG, 0, 0};
     procedure(&dialog, &init);

@@ -15,8 +15,8 @@ protected:
     void SetUp() override
     {
         script_reset();
-        const WindowSpec spec = {"Six Men Morris", 600, 380, nullptr, nullptr, 0};
-        window = create_main_window(&spec);
+        const WindowTemplate layout = {"Six Men Morris", 600, 380, nullptr, nullptr, 0};
+        window = create_main_window(&layout);
         status_text = HUMAN_TURN_TEXT;
         iteration_depth = MAX_ITERATION_DEPTH;
         positions_traversed = 0;

@@ -33,7 +33,7 @@ const DialogControl CONTROLS[] = {
     {CONTROL_DEFAULT_BUTTON, 1, 145, 79, 40, 14, "&OK"},
     {CONTROL_TEXT, 104, 22, 11, 128, 8, "Brackwell"},
 };
-const DialogSpec ABOUT = {"About Brackwell", 198, 99, CONTROLS, 2};
+const DialogTemplate ABOUT = {"About Brackwell", 198, 99, CONTROLS, 2};
 
 std::vector<std::pair<int32_t, uint32_t>> dialog_log;
 int32_t end_at_init = 0;

@@ -11,6 +11,6 @@ void start_qt()
 WindowHandle bare_window(WindowProcedure procedure)
 {
     start_qt();
-    const WindowSpec spec = {"Test", 600, 380, procedure, nullptr, 0};
-    return create_main_window(&spec);
+    const WindowTemplate layout = {"Test", 600, 380, procedure, nullptr, 0};
+    return create_main_window(&layout);
 }

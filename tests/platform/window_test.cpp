@@ -28,8 +28,8 @@ const MenuEntry MENU[] = {
 WindowHandle menu_window()
 {
     start_qt();
-    const WindowSpec spec = {"Six Men Morris", 600, 380, nullptr, MENU, std::size(MENU)};
-    return create_main_window(&spec);
+    const WindowTemplate layout = {"Six Men Morris", 600, 380, nullptr, MENU, std::size(MENU)};
+    return create_main_window(&layout);
 }
 
 } // namespace
