@@ -40,6 +40,7 @@ void GameHarness::SetUp()
     time_left = 0;
     clock_source = fixed_clock;
     ::testing::internal::CaptureStdout(); // the search's depth lines
+    init_display(); // as the loop's start does; step_all needs it
     window = create_main_window(&MAIN_WINDOW);
     load_cursors();
     show_window(window);
