@@ -65,7 +65,8 @@ void bm_search(benchmark::State& state, const char* text, int32_t men_to_place, 
 
 } // namespace
 
-BENCHMARK_CAPTURE(bm_search, start_six_depth7, "................", SIX_MEN_TO_PLACE, 7)
+// The start position and two middle games, one placing and one moving.
+BENCHMARK_CAPTURE(bm_search, start_six_depth8, "................", SIX_MEN_TO_PLACE, 8)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(bm_search, placing_five_depth7, "..B.W..W..B.....", 6, 7)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(bm_search, moving_six_depth9, "B.W.BW.B.W.BW..B", 0, 9)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bm_search, placing_five_depth8, "..B.W..W..B.....", 6, 8)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(bm_search, moving_five_depth10, "B.W.BW.B.W.BW..B", 0, 10)->Unit(benchmark::kMillisecond);

@@ -115,8 +115,10 @@ int32_t node(const Position* parent, int32_t from, int32_t to, int32_t remove, i
 
 // The root's iterations over its one move list. Returns 0 when the time limit cut
 // an iteration short, else 1 with the last iteration's running value in *value.
-int32_t iterate(const Position* root, MoveList* list, int32_t count, int32_t mover, int32_t bound,
-                int32_t men_to_place, WindowHandle window, int32_t* value)
+// Kept out of node: inlined there, it would bring a second node and its move
+// list into every node's stack frame.
+[[gnu::noinline]] int32_t iterate(const Position* root, MoveList* list, int32_t count, int32_t mover,
+                                  int32_t bound, int32_t men_to_place, WindowHandle window, int32_t* value)
 {
     int32_t running = BEYOND_SCORE * mover;
     for (int32_t d = 1; d <= max_depth; ++d) {

@@ -256,4 +256,7 @@ TEST_F(Search, HundredAndOneNodesFitComfortablyInTheMainStack)
     const uintptr_t per_node = (top - deepest_frame) / (DEPTH + 1);
     RecordProperty("stack_bytes_per_node", static_cast<int>(per_node));
     EXPECT_LT(per_node * (MAX_ITERATION_DEPTH + 1), MAIN_STACK / 4) << per_node << " bytes per node";
+    // One move list per node: an optimiser that inlines one node into another can
+    // quietly double every frame.
+    EXPECT_LT(per_node, 2 * sizeof(MoveList)) << per_node << " bytes per node";
 }
