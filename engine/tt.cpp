@@ -8,14 +8,18 @@
 
 // Probes land anywhere in the 8 MiB, so with small pages nearly every probe also
 // misses the TLB, and under virtualisation that walk costs more than the probe.
-// Aligned to a huge page, the table can be backed by four of them where the
-// system grants them on request.
-inline constexpr size_t HUGE_PAGE_BYTES = size_t{2} * 1024 * 1024;
-alignas(HUGE_PAGE_BYTES) TtEntry transposition_table[TT_SIZE];
+// Where the system grants huge pages on request, the table asks for them.
+#if defined(__linux__)
+inline constexpr size_t TABLE_ALIGNMENT = size_t{2} * 1024 * 1024; // one huge page
+#else
+inline constexpr size_t TABLE_ALIGNMENT = alignof(TtEntry);
+#endif
+alignas(TABLE_ALIGNMENT) TtEntry transposition_table[TT_SIZE];
 
 #if defined(__linux__)
 namespace {
-[[maybe_unused]] const int huge_pages_requested = madvise(transposition_table, sizeof transposition_table, MADV_HUGEPAGE);
+[[maybe_unused]] const int huge_pages_requested =
+    madvise(transposition_table, sizeof transposition_table, MADV_HUGEPAGE);
 }
 #endif
 
