@@ -43,7 +43,7 @@ void draw_cell(DeviceContext dc, CellCode code, int32_t left, int32_t top)
 // Room for the longest line with any 32-bit number.
 constexpr size_t LINE_BUFFER = 64;
 
-void draw_figure(DeviceContext dc, int32_t top, const char* format, int32_t value, int32_t chars)
+void draw_figure(DeviceContext dc, int32_t top, const char* format, long long value, int32_t chars)
 {
     char line[LINE_BUFFER];
     std::snprintf(line, sizeof line, format, value);

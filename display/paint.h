@@ -14,10 +14,11 @@ inline constexpr int32_t DEPTH_TOP = 40;
 inline constexpr int32_t POSITIONS_TOP = 60;
 inline constexpr int32_t TIME_TOP = 100;
 
-// Trailing blanks paint over the tail of a longer number drawn before.
-inline constexpr char DEPTH_FORMAT[] = "Depth: %d        ";
-inline constexpr char POSITIONS_FORMAT[] = "Positions Traversed: %d        ";
-inline constexpr char TIME_FORMAT[] = "Time Left: %d       ";
+// Trailing blanks paint over the tail of a longer number drawn before. The
+// number is formatted as 64-bit: the position count passes 2^31 within minutes.
+inline constexpr char DEPTH_FORMAT[] = "Depth: %lld        ";
+inline constexpr char POSITIONS_FORMAT[] = "Positions Traversed: %lld        ";
+inline constexpr char TIME_FORMAT[] = "Time Left: %lld       ";
 
 // Characters drawn of each line; the status line loses its full stop.
 inline constexpr int32_t STATUS_CHARS = 17;

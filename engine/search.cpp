@@ -35,7 +35,7 @@ inline int32_t finish(uint32_t hash, int32_t value, int32_t depth, WindowHandle 
         timed_out = 1;
     if (clock_seconds() - last_refresh >= REFRESH_SECONDS)
         progress_refresh(window);
-    positions_traversed = static_cast<int32_t>(static_cast<uint32_t>(positions_traversed) + 1u);
+    ++positions_traversed;
     return value;
 }
 

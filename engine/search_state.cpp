@@ -13,7 +13,7 @@ int32_t timed_out = 0;
 int64_t search_start = 0;
 int64_t last_refresh = 0;
 int32_t time_left = 0;
-int32_t positions_traversed = 0;
+int64_t positions_traversed = 0;
 
 void prepare_search()
 {

@@ -19,7 +19,7 @@ extern int32_t timed_out;
 extern int64_t search_start;
 extern int64_t last_refresh;
 extern int32_t time_left;           // as of the last progress refresh; may be negative
-extern int32_t positions_traversed; // nodes finished; wraps rather than overflows
+extern int64_t positions_traversed; // nodes finished; 64-bit, as fast searches pass 2^31 in minutes
 
 // What the game loop does before every search: counters and choice reset, the
 // table emptied, the clock read for the start and for the refresh.

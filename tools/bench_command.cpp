@@ -55,8 +55,8 @@ int run_bench(int argc, char** argv)
         max_depth = p.depth - cut;
         time_limit_on = 0;
         search(&board, NO_POINT, NO_POINT, NO_POINT, HUMAN, WIN_SCORE + 1, 0, p.men_to_place, nullptr);
-        std::printf("%s %s %d depth %d nodes %d\n", p.name, p.board, p.men_to_place, max_depth,
-                    positions_traversed);
+        std::printf("%s %s %d depth %d nodes %lld\n", p.name, p.board, p.men_to_place, max_depth,
+                    static_cast<long long>(positions_traversed));
         total += positions_traversed;
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;

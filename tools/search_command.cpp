@@ -79,7 +79,7 @@ int run_search(int argc, char** argv)
         time_limit_seconds = static_cast<int32_t>(values[SECONDS]);
     }
     search(&board, NO_POINT, NO_POINT, NO_POINT, HUMAN, WIN_SCORE + 1, 0, men_to_place, nullptr);
-    std::printf("best %d %d %d %d positions %d\n", best_move.from, best_move.to, best_move.remove,
-                best_move.score, positions_traversed);
+    std::printf("best %d %d %d %d positions %lld\n", best_move.from, best_move.to, best_move.remove,
+                best_move.score, static_cast<long long>(positions_traversed));
     return 0;
 }

@@ -88,7 +88,9 @@ TEST_F(PaintBoard, EachCodeRowByRowThenSeparatorAndPanel)
 struct PanelCase {
     const char* name;
     const char* status;
-    int32_t depth, positions, time;
+    int32_t depth;
+    int64_t positions;
+    int32_t time;
     std::vector<std::string> expected;
 };
 
@@ -105,6 +107,10 @@ TEST_F(PaintBoard, PanelLines)
          {"HUMAN TURN       ", "Depth: 7       ", "Positions Traversed: 99       ", "Time Left: 0       "}},
         {"long numbers", HUMAN_TURN_TEXT, 1, 1234567890, 600,
          {"HUMAN TURN       ", "Depth: 1       ", "Positions Traversed: 123456789", "Time Left: 600     "}},
+        {"a count past 2^31 after minutes of thinking", COMPUTER_TURN_TEXT, 14, 12345678901, 3,
+         {"COMPUTER TURN    ", "Depth: 14      ", "Positions Traversed: 123456789", "Time Left: 3       "}},
+        {"the count's first digits", COMPUTER_TURN_TEXT, 14, 3000000000, 3,
+         {"COMPUTER TURN    ", "Depth: 14      ", "Positions Traversed: 300000000", "Time Left: 3       "}},
     };
     for (const PanelCase& c : cases) {
         status_text = c.status;
