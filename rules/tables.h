@@ -75,5 +75,15 @@ inline constexpr auto MILLS_THROUGH = [] {
 }();
 
 // 1 when some mill through point holds side on all three of its points, else 0.
-// Callers put side on point first.
-int32_t forms_mill(const Board* board, int32_t side, int32_t point);
+// Callers put side on point first. Inline: move generation calls it per candidate.
+inline int32_t forms_mill(const Board* board, int32_t side, int32_t point)
+{
+    const MillsThrough& through = MILLS_THROUGH.of[point];
+    for (int32_t i = 0; i < through.count; ++i) {
+        const int32_t* mill = MILLS[through.mill[i]];
+        if (board->point[mill[0]] == side && board->point[mill[1]] == side &&
+            board->point[mill[2]] == side)
+            return 1;
+    }
+    return 0;
+}
