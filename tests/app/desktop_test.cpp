@@ -21,14 +21,10 @@
 #include "game/game_loop.h"
 #include "game/menu_ids.h"
 #include "platform/qt/qt_backend.h"
+#include "tests/game/quick_game.h"
 #include "tools/notation.h"
 
 namespace {
-
-int64_t fixed_clock()
-{
-    return 5000;
-}
 
 class Desktop : public ::testing::Test {
 protected:
@@ -38,17 +34,10 @@ protected:
         static char name[] = "brackwell-test";
         static char* argv[] = {name, nullptr};
         platform_start(&argc, argv);
-        game = Game{EMPTY_BOARD, HUMAN, SIX_MEN_TO_PLACE, 1, {}, SELECT, NO_POINT, NO_POINT};
-        shown_turn = 0;
-        status_text = HUMAN_TURN_TEXT;
-        max_depth = 2;
-        time_limit_on = 0;
-        time_limit_seconds = 10;
-        clock_source = fixed_clock;
+        start_quick_game();
         window = create_main_window(&MAIN_WINDOW);
         load_cursors();
         show_window(window);
-        init_display();
         qt_answer_message_boxes([this](const std::string& text, const std::string& caption) {
             boxes.push_back(text + " | " + caption);
         });
@@ -65,9 +54,7 @@ protected:
         if (QMainWindow* frame = qt_main_window(window))
             frame->close();
         qt_forget_messages();
-        clock_source = system_clock_seconds;
-        time_limit_on = 1;
-        max_depth = 100;
+        end_quick_game();
     }
 
     // What the loop does with whatever Qt has queued so far.

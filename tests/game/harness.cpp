@@ -1,4 +1,5 @@
 #include "tests/game/harness.h"
+#include "tests/game/quick_game.h"
 
 #include <cstdio>
 
@@ -14,11 +15,6 @@
 
 namespace {
 
-int64_t fixed_clock()
-{
-    return 1000;
-}
-
 int32_t code_for(int32_t side)
 {
     return side == HUMAN ? CELL_HUMAN : side == COMPUTER ? CELL_COMPUTER : CELL_POINT;
@@ -29,18 +25,8 @@ int32_t code_for(int32_t side)
 void GameHarness::SetUp()
 {
     script_reset();
-    game = Game{EMPTY_BOARD, HUMAN, SIX_MEN_TO_PLACE, 1, {}, SELECT, NO_POINT, NO_POINT};
-    shown_turn = 0;
-    status_text = HUMAN_TURN_TEXT;
-    max_depth = 2;
-    time_limit_on = 0;
-    time_limit_seconds = 10;
-    iteration_depth = 100;
-    positions_traversed = 0;
-    time_left = 0;
-    clock_source = fixed_clock;
+    start_quick_game();
     ::testing::internal::CaptureStdout(); // the search's depth lines
-    init_display(); // as the loop's start does; step_all needs it
     window = create_main_window(&MAIN_WINDOW);
     load_cursors();
     show_window(window);
@@ -64,10 +50,7 @@ void GameHarness::TearDown()
     search_output = ::testing::internal::GetCapturedStdout();
     if (HasFailure()) // failures were printed while standard output was captured
         std::fputs(search_output.c_str(), stderr);
-    clock_source = system_clock_seconds;
-    progress_painter = nullptr;
-    time_limit_on = 1;
-    max_depth = 100;
+    end_quick_game();
     script_reset();
 }
 
